@@ -1,0 +1,48 @@
+#include "Rete.h"
+
+namespace briscola {
+
+Rete &Rete::istanza()
+{
+    static Rete rete;
+    return rete;
+}
+
+void Rete::setTrasporto(int tipo, Trasporto *t)
+{
+    if (tipo == LAN)
+        m_lan = t;
+    else if (tipo == Modem)
+        m_modem = t;
+}
+
+Trasporto *Rete::trasporto(int tipo) const
+{
+    if (tipo == LAN)
+        return m_lan;
+    if (tipo == Modem)
+        return m_modem;
+    return nullptr;
+}
+
+QCoro::Task<QString> Rete::Invia(QString testo, int timeout)
+{
+    if (Tipo != LAN && Tipo != Modem)
+        co_return risultato::VUOTO;
+    Trasporto *t = trasporto(Tipo);
+    if (!t) // the transport is gone: the line is as good as broken
+        co_return risultato::BREAK;
+    co_return co_await t->invia(std::move(testo), Scadenza(timeout));
+}
+
+QCoro::Task<QString> Rete::Ricevi(int timeout)
+{
+    if (Tipo != LAN && Tipo != Modem)
+        co_return risultato::VUOTO;
+    Trasporto *t = trasporto(Tipo);
+    if (!t)
+        co_return risultato::BREAK;
+    co_return co_await t->ricevi(Scadenza(timeout));
+}
+
+} // namespace briscola

@@ -1,0 +1,50 @@
+#pragma once
+// The one link to the other copy of the program: lock-step text messages, each
+// echoed back by the receiver. `Tipo` picks the transport (0 none, 1 TCP,
+// 2 modem); with none, a game against the computer goes through the same sends
+// and receives and they return the empty text at once.
+
+#include "Risultati.h"
+#include "Scadenza.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QCoro/QCoroTask>
+
+namespace briscola {
+
+// What a line carries: "send a text, wait for its echo" and "receive a text,
+// echo it". The TCP and the modem transports implement it.
+class Trasporto : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    // The echo (TCP) or the empty text (modem); "break", "TIMEOUT ERROR".
+    virtual QCoro::Task<QString> invia(QString testo, Scadenza scadenza) = 0;
+    // The message; "break", "TIMEOUT ERROR".
+    virtual QCoro::Task<QString> ricevi(Scadenza scadenza) = 0;
+};
+
+class Rete : public QObject {
+    Q_OBJECT
+public:
+    enum : int { Nessuno = 0, LAN = 1, Modem = 2 };
+
+    static Rete &istanza();
+
+    int Tipo = Nessuno;
+
+    // A transport for Tipo 1 or 2; Rete does not own it.
+    void setTrasporto(int tipo, Trasporto *trasporto);
+    Trasporto *trasporto(int tipo) const;
+
+    QCoro::Task<QString> Invia(QString testo, int timeout = -1);
+    QCoro::Task<QString> Ricevi(int timeout = -1);
+
+private:
+    QPointer<Trasporto> m_lan;
+    QPointer<Trasporto> m_modem;
+};
+
+} // namespace briscola

@@ -1,0 +1,12 @@
+#include "MDIContainer.h"
+
+namespace briscola {
+
+MDIContainer::MDIContainer(QWidget *parent) : QMainWindow(parent)
+{
+    setWindowTitle(QStringLiteral("Orvento - Zorvala"));
+    setFixedSize(800, 600);
+    setStyleSheet(QStringLiteral("background-color: black;"));
+}
+
+} // namespace briscola

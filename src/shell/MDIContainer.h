@@ -1,0 +1,14 @@
+#pragma once
+// The program's frame: 800 x 600, black, the title picture behind the screens.
+
+#include <QMainWindow>
+
+namespace briscola {
+
+class MDIContainer : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MDIContainer(QWidget *parent = nullptr);
+};
+
+} // namespace briscola

@@ -1,0 +1,12 @@
+#include "shell/MDIContainer.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zorvala"));
+    briscola::MDIContainer finestra;
+    finestra.show();
+    return app.exec();
+}
