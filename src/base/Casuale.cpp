@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-namespace briscola {
+namespace orvento {
 
 namespace {
 std::uint64_t splitmix(std::uint64_t &x)
@@ -61,4 +61,4 @@ void Casuale::rimescolaDallOrologio()
         m_s[1] = 1;
 }
 
-} // namespace briscola
+} // namespace orvento

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-namespace briscola {
+namespace orvento {
 
 class Casuale {
 public:
@@ -30,4 +30,4 @@ private:
     bool m_orologio = false;
 };
 
-} // namespace briscola
+} // namespace orvento

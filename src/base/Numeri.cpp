@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string>
 
-namespace briscola {
+namespace orvento {
 
 namespace {
 bool cifra(QChar c) { return c >= u'0' && c <= u'9'; }
@@ -110,4 +110,4 @@ QString testoNumero(int n)
     return n < 0 ? QString::number(n) : QStringLiteral(" ") + QString::number(n);
 }
 
-} // namespace briscola
+} // namespace orvento

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace briscola {
+namespace orvento {
 
 // Reads the number at the start of a text: leading blanks are skipped, an
 // optional sign, digits, a decimal point and an exponent are taken, and reading
@@ -30,4 +30,4 @@ std::optional<std::int16_t> intero16(double x);
 // blank where a sign would go (" 7", " 0"); a negative number keeps its "-".
 QString testoNumero(int n);
 
-} // namespace briscola
+} // namespace orvento

@@ -5,7 +5,7 @@
 #include <QCoro/QCoroSignal>
 #include <cmath>
 
-namespace briscola {
+namespace orvento {
 
 namespace {
 struct Stato {
@@ -69,4 +69,4 @@ QCoro::Task<> attendi(double secondi)
     co_await qCoro(&timer, &QTimer::timeout);
 }
 
-} // namespace briscola
+} // namespace orvento

@@ -5,7 +5,7 @@
 
 #include <QCoro/QCoroTask>
 
-namespace briscola {
+namespace orvento {
 
 class Orologio {
 public:
@@ -23,4 +23,4 @@ public:
 // Waits the given paced seconds while the event loop runs.
 QCoro::Task<> attendi(double secondi);
 
-} // namespace briscola
+} // namespace orvento

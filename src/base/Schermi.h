@@ -7,7 +7,7 @@
 
 class QWidget;
 
-namespace briscola::Schermi {
+namespace orvento::Schermi {
 
 // The main window's client area: the parent of every child screen.
 inline std::function<QWidget *()> contenitore;
@@ -22,4 +22,4 @@ inline std::function<void()> esci;
 // Ends the process at once, without unloading (a lost link).
 inline std::function<void()> terminaSubito;
 
-} // namespace briscola::Schermi
+} // namespace orvento::Schermi

@@ -1,6 +1,6 @@
 #include "Carte.h"
 
-namespace briscola {
+namespace orvento {
 
 QString tagPunti(int n) { return QString::number(Punti(std::uint8_t(n))); }
 
@@ -33,4 +33,4 @@ EsitoPresa verifica(Carta locale, Carta avversario, int b, bool turno)
     return {turno, p1 + p2, caso};
 }
 
-} // namespace briscola
+} // namespace orvento

@@ -6,7 +6,7 @@
 #include <QString>
 #include <cstdint>
 
-namespace briscola {
+namespace orvento {
 
 using Carta = std::int16_t; // 1..40; 0 means no card
 
@@ -48,4 +48,4 @@ struct EsitoPresa {
 };
 EsitoPresa verifica(Carta locale, Carta avversario, int semeBriscola, bool turno);
 
-} // namespace briscola
+} // namespace orvento

@@ -5,7 +5,7 @@
 #include <QString>
 #include <cstdint>
 
-namespace briscola {
+namespace orvento {
 
 // The player in the joining seat (the human against the computer) and the
 // player in the hosting seat ("Computer" against the computer).
@@ -26,4 +26,4 @@ inline QString nomeAvversario(const QString &ruolo)
     return ruolo == QLatin1String("server") ? NomeClient : NomeServer;
 }
 
-} // namespace briscola
+} // namespace orvento

@@ -2,7 +2,7 @@
 
 #include "base/Numeri.h"
 
-namespace briscola {
+namespace orvento {
 
 Ordine mescola(Casuale &rnd)
 {
@@ -54,4 +54,4 @@ QString toolTipMazzo(int pesca)
     return testoNumero(n < 0 ? 0 : n) + QStringLiteral(" cards");
 }
 
-} // namespace briscola
+} // namespace orvento

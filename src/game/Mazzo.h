@@ -9,7 +9,7 @@
 
 #include <array>
 
-namespace briscola {
+namespace orvento {
 
 // ordine(p) = the card at deck position p = 1..40; index 0 holds nothing.
 using Ordine = std::array<Carta, kCarte + 1>;
@@ -39,4 +39,4 @@ constexpr int carteCoperte(int pesca) { return 41 - 2 * pesca; }
 // The deck's tool-tip: " 33 cards" after the deal, "Last card" when one is left.
 QString toolTipMazzo(int pesca);
 
-} // namespace briscola
+} // namespace orvento

@@ -1,6 +1,6 @@
 #include "Partita.h"
 
-namespace briscola {
+namespace orvento {
 
 void Partita::inizia(const Ordine &ordine)
 {
@@ -52,4 +52,4 @@ Pescata Partita::pesca(bool localeHaPreso)
     return p;
 }
 
-} // namespace briscola
+} // namespace orvento

@@ -12,7 +12,7 @@
 
 #include <array>
 
-namespace briscola {
+namespace orvento {
 
 enum Posto : int { Locale = 0, Avversario = 1 };
 
@@ -60,4 +60,4 @@ private:
     int m_semeBriscola = 0;
 };
 
-} // namespace briscola
+} // namespace orvento

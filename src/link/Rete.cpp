@@ -1,6 +1,6 @@
 #include "Rete.h"
 
-namespace briscola {
+namespace orvento {
 
 Rete &Rete::istanza()
 {
@@ -25,6 +25,14 @@ Trasporto *Rete::trasporto(int tipo) const
     return nullptr;
 }
 
+void Rete::setStato(const QString &testo)
+{
+    if (testo == m_stato)
+        return;
+    m_stato = testo;
+    emit statoCambiato(testo);
+}
+
 QCoro::Task<QString> Rete::Invia(QString testo, int timeout)
 {
     if (Tipo != LAN && Tipo != Modem)
@@ -45,4 +53,4 @@ QCoro::Task<QString> Rete::Ricevi(int timeout)
     co_return co_await t->ricevi(Scadenza(timeout));
 }
 
-} // namespace briscola
+} // namespace orvento

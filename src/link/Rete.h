@@ -12,7 +12,7 @@
 #include <QString>
 #include <QCoro/QCoroTask>
 
-namespace briscola {
+namespace orvento {
 
 // What a line carries: "send a text, wait for its echo" and "receive a text,
 // echo it". The TCP and the modem transports implement it.
@@ -42,9 +42,17 @@ public:
     QCoro::Task<QString> Invia(QString testo, int timeout = -1);
     QCoro::Task<QString> Ricevi(int timeout = -1);
 
+    // The status line of the link window (`lblbar`); transports set it.
+    QString stato() const { return m_stato; }
+    void setStato(const QString &testo);
+
+signals:
+    void statoCambiato(const QString &testo);
+
 private:
+    QString m_stato;
     QPointer<Trasporto> m_lan;
     QPointer<Trasporto> m_modem;
 };
 
-} // namespace briscola
+} // namespace orvento

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-namespace briscola::risultato {
+namespace orvento::risultato {
 
 inline const QString CONNESSO = QStringLiteral("CONNESSO");
 inline const QString TIMEOUT = QStringLiteral("TIMEOUT ERROR");
@@ -13,4 +13,4 @@ inline const QString BREAK = QStringLiteral("break");
 // No transport selected; also a successful send over a modem line.
 inline const QString VUOTO;
 
-} // namespace briscola::risultato
+} // namespace orvento::risultato

@@ -3,7 +3,7 @@
 #include "base/Numeri.h"
 #include "base/Orologio.h"
 
-namespace briscola {
+namespace orvento {
 
 Scadenza::Scadenza(int secondi) : Scadenza(secondi, Orologio::secondi()) {}
 
@@ -28,4 +28,4 @@ double Scadenza::restante() const
     return r > 0 ? r + 0.001 : 0.0;
 }
 
-} // namespace briscola
+} // namespace orvento

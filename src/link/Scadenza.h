@@ -5,7 +5,7 @@
 // clock and rounded to the whole second. The clock is monotonic, so a wait
 // that spans midnight ends on time.
 
-namespace briscola {
+namespace orvento {
 
 class Scadenza {
 public:
@@ -25,4 +25,4 @@ private:
     double m_inizio;
 };
 
-} // namespace briscola
+} // namespace orvento

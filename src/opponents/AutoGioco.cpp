@@ -4,7 +4,7 @@
 
 #include <array>
 
-namespace briscola {
+namespace orvento {
 
 namespace {
 int sceltaAttacco(const Partita &p, Posto posto, Casuale &rnd)
@@ -91,4 +91,4 @@ EsitoAutoGioco autoGioca(Casuale &rnd, int numero,
     return esito;
 }
 
-} // namespace briscola
+} // namespace orvento

@@ -10,7 +10,7 @@
 #include <QString>
 #include <functional>
 
-namespace briscola {
+namespace orvento {
 
 struct EsitoAutoGioco {
     int puntiA = 0;
@@ -24,4 +24,4 @@ struct EsitoAutoGioco {
 EsitoAutoGioco autoGioca(Casuale &rnd, int numero,
                          const std::function<void(const QString &)> &traccia = {});
 
-} // namespace briscola
+} // namespace orvento

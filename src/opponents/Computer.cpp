@@ -2,7 +2,7 @@
 
 #include "game/Carte.h"
 
-namespace briscola {
+namespace orvento {
 
 namespace {
 // Plain cards worth nothing: two, four, five, six, seven.
@@ -108,4 +108,4 @@ std::uint8_t SecondaCarta(std::uint8_t c0, std::uint8_t c1, std::uint8_t c2,
     return std::uint8_t(scelta);
 }
 
-} // namespace briscola
+} // namespace orvento

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-namespace briscola {
+namespace orvento {
 
 // The computer leads. May name an empty slot when one is empty: the caller
 // asks again until the slot holds a card.
@@ -18,4 +18,4 @@ std::int16_t PrimaCarta(std::int16_t c0, std::int16_t c1, std::int16_t c2,
 std::uint8_t SecondaCarta(std::uint8_t c0, std::uint8_t c1, std::uint8_t c2,
                           std::uint8_t tavolo, std::uint8_t semeBriscola, Casuale &rnd);
 
-} // namespace briscola
+} // namespace orvento

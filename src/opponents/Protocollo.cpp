@@ -2,7 +2,7 @@
 
 #include "base/Numeri.h"
 
-namespace briscola {
+namespace orvento {
 
 std::array<int, kCarte> ordineDiInvio()
 {
@@ -71,4 +71,4 @@ int slotDaSinistra(double sinistra, double cx)
     return arrotondaPari((sinistra - cx + 220.0) / 85.0 - 1.0);
 }
 
-} // namespace briscola
+} // namespace orvento

@@ -10,7 +10,7 @@
 #include <array>
 #include <optional>
 
-namespace briscola {
+namespace orvento {
 
 inline constexpr auto kPlay = "Play";
 
@@ -39,4 +39,4 @@ std::optional<int> slotDaTesto(QStringView testo);
 // rounded with halves to the even neighbour.
 int slotDaSinistra(double sinistra, double cx);
 
-} // namespace briscola
+} // namespace orvento

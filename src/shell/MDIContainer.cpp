@@ -1,6 +1,6 @@
 #include "MDIContainer.h"
 
-namespace briscola {
+namespace orvento {
 
 MDIContainer::MDIContainer(QWidget *parent) : QMainWindow(parent)
 {
@@ -9,4 +9,4 @@ MDIContainer::MDIContainer(QWidget *parent) : QMainWindow(parent)
     setStyleSheet(QStringLiteral("background-color: black;"));
 }
 
-} // namespace briscola
+} // namespace orvento

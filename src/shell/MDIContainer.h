@@ -3,7 +3,7 @@
 
 #include <QMainWindow>
 
-namespace briscola {
+namespace orvento {
 
 class MDIContainer : public QMainWindow {
     Q_OBJECT
@@ -11,4 +11,4 @@ public:
     explicit MDIContainer(QWidget *parent = nullptr);
 };
 
-} // namespace briscola
+} // namespace orvento

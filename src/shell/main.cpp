@@ -6,7 +6,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zorvala"));
-    briscola::MDIContainer finestra;
+    orvento::MDIContainer finestra;
     finestra.show();
     return app.exec();
 }

@@ -3,7 +3,7 @@
 #include <QTest>
 #include <cfloat>
 
-using namespace briscola;
+using namespace orvento;
 
 class TestNumeri : public QObject {
     Q_OBJECT
@@ -35,7 +35,7 @@ private slots:
     {
         QFETCH(QString, testo);
         QFETCH(double, atteso);
-        QCOMPARE(briscola::leggiNumero(testo), atteso);
+        QCOMPARE(orvento::leggiNumero(testo), atteso);
     }
 
     void arrotondamento_data()
@@ -65,15 +65,15 @@ private slots:
         QVERIFY(!intero16(32767.5)); // rounds to 32768: does not fit
         QCOMPARE(intero16(-32768.0).value(), std::int16_t(-32768));
         QVERIFY(!intero16(DBL_MAX));
-        QCOMPARE(intero16(briscola::leggiNumero(u" 40")).value(), std::int16_t(40));
+        QCOMPARE(intero16(orvento::leggiNumero(u" 40")).value(), std::int16_t(40));
     }
 
     void testoNumero()
     {
-        QCOMPARE(briscola::testoNumero(7), QStringLiteral(" 7"));
-        QCOMPARE(briscola::testoNumero(0), QStringLiteral(" 0"));
-        QCOMPARE(briscola::testoNumero(40), QStringLiteral(" 40"));
-        QCOMPARE(briscola::testoNumero(-3), QStringLiteral("-3"));
+        QCOMPARE(orvento::testoNumero(7), QStringLiteral(" 7"));
+        QCOMPARE(orvento::testoNumero(0), QStringLiteral(" 0"));
+        QCOMPARE(orvento::testoNumero(40), QStringLiteral(" 40"));
+        QCOMPARE(orvento::testoNumero(-3), QStringLiteral("-3"));
     }
 };
 

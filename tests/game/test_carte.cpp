@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-using namespace briscola;
+using namespace orvento;
 
 class TestCarte : public QObject {
     Q_OBJECT
@@ -55,7 +55,7 @@ private slots:
         // Strength order inside a suit, strongest first.
         const int ordine[] = {1, 3, 10, 9, 8, 7, 6, 5, 4, 2};
         for (int i = 0; i + 1 < 10; ++i) {
-            const auto e = briscola::verifica(Carta(ordine[i]), Carta(ordine[i + 1]), 4, false);
+            const auto e = orvento::verifica(Carta(ordine[i]), Carta(ordine[i + 1]), 4, false);
             QVERIFY2(e.turno, qPrintable(QString("%1 beats %2").arg(ordine[i]).arg(ordine[i + 1])));
         }
     }
@@ -88,7 +88,7 @@ private slots:
         QFETCH(bool, turnoDopo);
         QFETCH(int, punti);
         QFETCH(QChar, caso);
-        const auto e = briscola::verifica(Carta(locale), Carta(avversario), briscola, turnoPrima);
+        const auto e = orvento::verifica(Carta(locale), Carta(avversario), briscola, turnoPrima);
         QCOMPARE(e.turno, turnoDopo);
         QCOMPARE(e.punti, punti);
         QCOMPARE(QChar(e.caso), caso);

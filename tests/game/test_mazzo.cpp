@@ -3,7 +3,7 @@
 
 #include <QTest>
 
-using namespace briscola;
+using namespace orvento;
 
 class TestMazzo : public QObject {
     Q_OBJECT
@@ -65,7 +65,7 @@ private slots:
         QFETCH(bool, localePrende);
         QFETCH(int, locale);
         QFETCH(int, avversario);
-        const Pescata p = briscola::pescata(pesca, localePrende);
+        const Pescata p = orvento::pescata(pesca, localePrende);
         QCOMPARE(p.locale, locale);
         QCOMPARE(p.avversario, avversario);
     }

@@ -4,7 +4,7 @@
 #include <QCoro/QCoroTask>
 #include <QTest>
 
-using namespace briscola;
+using namespace orvento;
 
 namespace {
 template <typename T>

@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-using namespace briscola;
+using namespace orvento;
 
 class TestAutoGioco : public QObject {
     Q_OBJECT

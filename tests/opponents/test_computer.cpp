@@ -3,7 +3,7 @@
 #include <QTest>
 #include <set>
 
-using namespace briscola;
+using namespace orvento;
 
 class TestComputer : public QObject {
     Q_OBJECT

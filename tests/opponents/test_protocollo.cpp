@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-using namespace briscola;
+using namespace orvento;
 
 class TestProtocollo : public QObject {
     Q_OBJECT
@@ -49,7 +49,7 @@ private slots:
     {
         QFETCH(QString, testo);
         QFETCH(int, carta);
-        QCOMPARE(briscola::cartaDaTesto(testo).value_or(0), Carta(carta));
+        QCOMPARE(orvento::cartaDaTesto(testo).value_or(0), Carta(carta));
     }
 
     void mazzoDifettoso()

@@ -12,7 +12,7 @@
 #include <QTextStream>
 #include <cstdio>
 
-using namespace briscola;
+using namespace orvento;
 
 int main(int argc, char *argv[])
 {
