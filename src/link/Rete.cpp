@@ -25,6 +25,12 @@ Trasporto *Rete::trasporto(int tipo) const
     return nullptr;
 }
 
+void Rete::Interrompi()
+{
+    if (Trasporto *t = trasporto(Tipo))
+        t->interrompi();
+}
+
 void Rete::setStato(const QString &testo)
 {
     if (testo == m_stato)

@@ -24,6 +24,9 @@ public:
     virtual QCoro::Task<QString> invia(QString testo, Scadenza scadenza) = 0;
     // The message; "break", "TIMEOUT ERROR".
     virtual QCoro::Task<QString> ricevi(Scadenza scadenza) = 0;
+    // Drops the line (the link window's Disconnect); later sends and
+    // receives answer "break".
+    virtual void interrompi() {}
 };
 
 class Rete : public QObject {
@@ -41,6 +44,9 @@ public:
 
     QCoro::Task<QString> Invia(QString testo, int timeout = -1);
     QCoro::Task<QString> Ricevi(int timeout = -1);
+
+    // Drops the connection of the active transport, if any.
+    void Interrompi();
 
     // The status line of the link window (`lblbar`); transports set it.
     QString stato() const { return m_stato; }
