@@ -1,5 +1,7 @@
 #include "Rete.h"
 
+#include "tcp/TrasportoLan.h"
+
 namespace orvento {
 
 Rete &Rete::istanza()
@@ -57,6 +59,26 @@ QCoro::Task<QString> Rete::Ricevi(int timeout)
     if (!t)
         co_return risultato::BREAK;
     co_return co_await t->ricevi(Scadenza(timeout));
+}
+
+QCoro::Task<QString> Rete::LANAscolta(int timeout)
+{
+    TrasportoLan &lan = TrasportoLan::istanza();
+    Tipo = LAN;
+    co_return co_await lan.LANAscolta(timeout);
+}
+
+QCoro::Task<QString> Rete::LANConnetti(QString nome)
+{
+    TrasportoLan &lan = TrasportoLan::istanza();
+    Tipo = LAN;
+    setStato(QStringLiteral("Connecting to %1 ...").arg(nome));
+    const QString esito = co_await lan.LANConnetti(nome);
+    if (esito == risultato::CONNESSO)
+        setStato(QStringLiteral("Connected to %1").arg(nome));
+    else
+        setStato(QString());
+    co_return esito;
 }
 
 } // namespace orvento

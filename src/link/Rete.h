@@ -45,6 +45,13 @@ public:
     QCoro::Task<QString> Invia(QString testo, int timeout = -1);
     QCoro::Task<QString> Ricevi(int timeout = -1);
 
+    // The local network: select TCP (Tipo 1) and listen for one peer, or
+    // connect to a computer, through the program's TCP transport. "CONNESSO";
+    // "TIMEOUT ERROR" from a listen with a time-out; "break" when the listen
+    // cannot start (the transport tells why) or Interrompi ends the wait.
+    QCoro::Task<QString> LANAscolta(int timeout = -1);
+    QCoro::Task<QString> LANConnetti(QString nome);
+
     // Drops the connection of the active transport, if any.
     void Interrompi();
 
