@@ -204,7 +204,10 @@ void simbolo(QPainter& p, int seme, QPointF c, qreal misura, qreal angolo, bool 
     p.save();
     p.translate(c);
     p.rotate(angolo);
-    p.scale(misura, misura);
+    // Long symbols get slimmer as they grow, or a full-length baton would be
+    // as fat as a tree trunk.
+    const qreal snellezza = (seme >= Bastoni && misura > 40) ? qSqrt(40 / misura) : 1.0;
+    p.scale(misura * snellezza, misura);
     const qreal tratto = 0.8 / misura; // about 0.8 px whatever the size
     switch (seme) {
     case Denari: moneta(p, tratto, ornata); break;
@@ -331,21 +334,27 @@ void asso(QPainter& p, int seme)
         }
         simbolo(p, seme, QPointF(34, 52), 72, 0, true);
         break;
-    case Bastoni:
-        // A large upright club crossed by a red ribbon.
-        simbolo(p, seme, centro, 90, 0, true);
-        p.setPen(QPen(QColor(120, 14, 14), 0.8));
-        p.setBrush(QColor(204, 36, 36));
-        for (int lato : {-1, 1}) {
-            QPainterPath nastro;
-            nastro.moveTo(34, 66);
-            nastro.cubicTo(34 + lato * 12, 60, 34 + lato * 20, 70, 34 + lato * 24, 80);
-            nastro.lineTo(34 + lato * 20, 81);
-            nastro.cubicTo(34 + lato * 16, 73, 34 + lato * 10, 67, 34, 71);
-            nastro.closeSubpath();
-            p.drawPath(nastro);
+    case Bastoni: {
+        // A large upright club sprouting leaves on both sides.
+        const std::array<std::pair<qreal, qreal>, 6> foglie{{{-1, 30}, {1, 40}, {-1, 52}, {1, 63}, {-1, 74}, {1, 84}}};
+        p.setPen(QPen(QColor(16, 80, 24), 0.7));
+        for (auto [lato, y] : foglie) {
+            QPainterPath rametto(QPointF(34 + lato * 3, y + 3));
+            rametto.quadTo(34 + lato * 9, y, 34 + lato * 15, y - 5);
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(rametto);
+            p.setBrush(QColor(48, 150, 56));
+            for (int f = 0; f < 2; ++f) {
+                p.save();
+                p.translate(34 + lato * (9 + 6 * f), y - 1 - 4 * f);
+                p.rotate(lato * (f ? 60 : -25));
+                p.drawEllipse(QPointF(0, -3.2), 2.0, 3.8);
+                p.restore();
+            }
         }
+        simbolo(p, seme, centro, 90, 0, true);
         break;
+    }
     default:
         // A large upright sword between two laurel sprays.
         p.setPen(QPen(QColor(20, 90, 30), 1.2));
@@ -424,15 +433,26 @@ QImage dorso(int scala)
         p.setBrush(blu);
         p.drawRoundedRect(campo, 2.5, 2.5);
 
-        // The ornament: one quarter drawn four times, mirrored about the centre.
+        // A faint diamond lattice over the field, centred so it stays symmetric.
         const QPointF centro(kLarghezzaCarta / 2.0, kAltezzaCarta / 2.0);
+        p.save();
+        p.setClipRect(campo.adjusted(3, 3, -3, -3));
+        p.setPen(QPen(QColor(56, 72, 140), 0.8));
+        for (int k = -24; k <= 24; ++k) {
+            const qreal d = k * 7.0;
+            p.drawLine(centro + QPointF(d - 80, -80), centro + QPointF(d + 80, 80));
+            p.drawLine(centro + QPointF(d + 80, -80), centro + QPointF(d - 80, 80));
+        }
+        p.restore();
+
+        // The ornament: one quarter drawn four times, mirrored about the centre.
         for (int sx : {-1, 1}) {
             for (int sy : {-1, 1}) {
                 p.save();
                 p.translate(centro);
                 p.scale(sx, sy);
                 p.setBrush(Qt::NoBrush);
-                p.setPen(QPen(Qt::white, 1.0));
+                p.setPen(QPen(Qt::white, 1.2));
                 // Inner frame line.
                 p.drawLine(QPointF(0, 47), QPointF(20, 47));
                 p.drawLine(QPointF(26, 0), QPointF(26, 41));
@@ -469,11 +489,11 @@ QImage dorso(int scala)
             p.save();
             p.translate(centro);
             p.rotate(45 + 90 * i);
-            p.drawEllipse(QPointF(0, -4.2), 1.8, 3.6);
+            p.drawEllipse(QPointF(0, -4.6), 2.2, 4.0);
             p.restore();
         }
         p.setBrush(blu);
-        p.drawEllipse(centro, 1.6, 1.6);
+        p.drawEllipse(centro, 1.8, 1.8);
     }
 
     QList<QRgb> tavolozza;

@@ -254,10 +254,11 @@ void cavallo(QPainter& p, int seme)
     busto.closeSubpath();
     p.setBrush(stoffa(colore, 47, 66));
     p.drawPath(busto);
-    const QPointF mano(24, 40);
+    // A long symbol is held up clear of the hat and the corner number.
+    const QPointF mano = seme >= 3 ? QPointF(19, 42) : QPointF(24, 40);
     braccio(p, {{36, 50}, {40, 58}, {37, 61}}, colore.darker(110));
     if (seme >= 3)
-        simboloInMano(p, seme, mano, 0, 42, -12);
+        simboloInMano(p, seme, mano, 0, seme == 3 ? 30 : 33, seme == 3 ? -6 : -12);
     braccio(p, {{28, 50}, {23, 47}, mano}, colore.darker(110));
     viso(p, QPointF(32, 41), 5);
     p.setPen(penna());

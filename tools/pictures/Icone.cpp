@@ -258,11 +258,6 @@ void calamita(QPainter& p)
         p.setBrush(acciaio);
         p.drawRect(QRectF(x, 2.5, 9, 6));
     }
-    // Little lines of attraction above the poles.
-    p.setPen(QPen(QColor(40, 110, 220), 1.0, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(8.5, 1.2), QPointF(8.5, 0.2));
-    p.drawLine(QPointF(23.5, 1.2), QPointF(23.5, 0.2));
-    p.drawLine(QPointF(14.5, 1.5), QPointF(17.5, 1.5));
 }
 
 } // namespace
@@ -365,20 +360,20 @@ QImage icona(int lato)
 
     // A card back leaning left, and the ace of coins in front leaning right.
     p.save();
-    p.translate(12, 17);
+    p.translate(12, 16.5);
     p.rotate(-14);
     p.setPen(QPen(QColor(40, 40, 40), tratto));
     p.setBrush(Qt::white);
-    p.drawRoundedRect(QRectF(-8.5, -13.5, 17, 27), 2, 2);
+    p.drawRoundedRect(QRectF(-7.5, -12, 15, 24), 2, 2);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(16, 32, 112));
-    p.drawRoundedRect(QRectF(-6.5, -11.5, 13, 23), 1, 1);
+    p.drawRoundedRect(QRectF(-5.7, -10.2, 11.4, 20.4), 1, 1);
     p.setPen(QPen(Qt::white, lato <= 16 ? 1.4 : 0.9));
     p.setBrush(Qt::NoBrush);
-    p.drawLine(QPointF(0, -8), QPointF(4.5, 0));
-    p.drawLine(QPointF(4.5, 0), QPointF(0, 8));
-    p.drawLine(QPointF(0, 8), QPointF(-4.5, 0));
-    p.drawLine(QPointF(-4.5, 0), QPointF(0, -8));
+    p.drawLine(QPointF(0, -7), QPointF(4, 0));
+    p.drawLine(QPointF(4, 0), QPointF(0, 7));
+    p.drawLine(QPointF(0, 7), QPointF(-4, 0));
+    p.drawLine(QPointF(-4, 0), QPointF(0, -7));
     p.restore();
 
     p.save();
@@ -386,8 +381,8 @@ QImage icona(int lato)
     p.rotate(10);
     p.setPen(QPen(QColor(40, 40, 40), tratto));
     p.setBrush(Qt::white);
-    p.drawRoundedRect(QRectF(-9, -14, 18, 28), 2, 2);
-    simbolo(p, 1, QPointF(0, 0), 14, 0, lato >= 48);
+    p.drawRoundedRect(QRectF(-8, -12.5, 16, 25), 2, 2);
+    simbolo(p, 1, QPointF(0, 0), 13, 0, lato >= 48);
     p.restore();
     return img;
 }
