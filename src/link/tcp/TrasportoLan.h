@@ -15,6 +15,7 @@
 #include "link/Rete.h"
 
 #include <QHostAddress>
+#include <QList>
 #include <QPointer>
 #include <QString>
 #include <QCoro/QCoroTask>
@@ -72,12 +73,13 @@ public:
     // Why the last listen could not start (empty when it did).
     QString erroreAscolto() const { return m_erroreAscolto; }
 
-signals:
+private:
+    class Attesa;
     // Something a wait may be waiting for happened (data, a connection, a
-    // write, an error, an interruption).
+    // write, an error, an interruption): every waiting coroutine resumes, on
+    // the next pass of the event loop, and tests its condition again.
     void cambiato();
 
-private:
     QCoro::Task<QString> riceviFino(Scadenza scadenza);
     // Resumes on the next change, or after `secondi` paced seconds (< 0: no
     // limit).
@@ -94,6 +96,7 @@ private:
     QString m_erroreAscolto;
     // Counts interruptions: a wait that sees it change has been interrupted.
     quint64 m_interruzioni = 0;
+    QList<Attesa *> m_attese;
 };
 
 } // namespace orvento
