@@ -241,9 +241,9 @@ QList<Posto> postiTondi(int rango, int seme)
         return {{20, 27, piccolo + 1, 0}, {48, 27, piccolo + 1, 0}, {20, 55, piccolo + 1, 0},
                 {48, 55, piccolo + 1, 0}, {20, 83, piccolo + 1, 0}, {48, 83, piccolo + 1, 0}};
     default:
-        return {{19, 25, piccolo - 1, 0}, {49, 25, piccolo - 1, 0}, {34, 40, piccolo - 1, 0},
-                {19, 55, piccolo - 1, 0}, {49, 55, piccolo - 1, 0}, {19, 85, piccolo - 1, 0},
-                {49, 85, piccolo - 1, 0}};
+        return {{18, 25, piccolo - 1, 0}, {50, 25, piccolo - 1, 0}, {34, 40, piccolo - 1, 0},
+                {18, 55, piccolo - 1, 0}, {50, 55, piccolo - 1, 0}, {18, 85, piccolo - 1, 0},
+                {50, 85, piccolo - 1, 0}};
     }
 }
 
@@ -310,15 +310,15 @@ void asso(QPainter& p, int seme)
             p.translate(centro);
             p.rotate(i * 15.0);
             QPainterPath raggio;
-            raggio.moveTo(-2.2, -25);
-            raggio.lineTo(0, i % 2 ? -31 : -34);
-            raggio.lineTo(2.2, -25);
+            raggio.moveTo(-2.0, -23);
+            raggio.lineTo(0, i % 2 ? -27.5 : -30.5);
+            raggio.lineTo(2.0, -23);
             raggio.closeSubpath();
             p.setBrush(i % 2 ? QColor(232, 168, 30) : QColor(200, 34, 34));
             p.drawPath(raggio);
             p.restore();
         }
-        simbolo(p, seme, centro, 50, 0, true);
+        simbolo(p, seme, centro, 46, 0, true);
         break;
     }
     case Coppe:
