@@ -25,6 +25,24 @@ QString testoProva(int n, const QString &dispositivo)
     return QStringLiteral("Testing serial port COM %1 (%2)...").arg(n).arg(dispositivo);
 }
 
+// Takes the complete lines (ended by CR or LF) off the front of `dati`;
+// empty lines are skipped, an unfinished last line stays for the next read.
+QList<QByteArray> estraiRighe(QByteArray &dati)
+{
+    QList<QByteArray> righe;
+    qsizetype inizio = 0;
+    for (qsizetype i = 0; i < dati.size(); ++i) {
+        if (dati[i] == '\r' || dati[i] == '\n') {
+            const QByteArray riga = Pulisci(dati.mid(inizio, i - inizio));
+            if (!riga.isEmpty())
+                righe += riga;
+            inizio = i + 1;
+        }
+    }
+    dati.remove(0, inizio);
+    return righe;
+}
+
 // The first line of `dati` that starts with "CON" (the modem's connect
 // report): the position just past its end, line breaks included; -1 if none.
 qsizetype dopoConnessione(const QByteArray &dati)
@@ -215,7 +233,7 @@ void TrasportoModem::controllaLinee()
 QCoro::Task<> TrasportoModem::CercaModem()
 {
     ModemTrovato = false;
-    const QStringList dispositivi = dispositiviCom();
+    const QStringList dispositivi = m_dispositivi ? *m_dispositivi : dispositiviCom();
     for (int n = 1; n <= kPorteCom && !m_interrotto; ++n) {
         const QString d = dispositivoCom(dispositivi, n);
         Rete::istanza().setStato(testoProva(n, d));
@@ -257,28 +275,38 @@ QCoro::Task<QString> TrasportoModem::MODAscolta()
     scrivi("ATE0");
     avviaLinee();
     bool risposto = false; // "ATA" sent and not yet refused by the modem
+    QByteArray righe;      // the modem's text, judged one whole line at a time
     for (;;) {
         if (m_interrotto || guasta())
             co_return risultato::BREAK;
         // Whatever arrived is read, even when a line change has replaced the
         // receive text in `EventoCom` since: the connect report and the
         // carrier come together, and the report must not wait for more data.
-        if (m_porta.bytesAvailable() > 0) {
-            // Each read is judged by itself: the modem sends its reports whole.
-            const QByteArray s = Pulisci(leggi());
-            if (s.contains("NO CARRIER") || s.contains("ERROR"))
+        if (m_porta.bytesAvailable() == 0) {
+            co_await attendi(1e9);
+            continue;
+        }
+        // The modem's reports are judged by lines, not by reads: the echo of
+        // "ATA" and "CONNECT" often arrive in one read, and a report may be
+        // split over two.
+        righe += leggi();
+        bool connesso = false;
+        for (const QByteArray &riga : estraiRighe(righe)) {
+            if (riga == "NO CARRIER" || riga == "ERROR")
                 risposto = false;
-            if (s == "RING" && !risposto && Dialoghi::attuali().domanda(kSquillo)) {
+            if (riga == "RING" && !risposto && Dialoghi::attuali().domanda(kSquillo)) {
                 if (m_interrotto || guasta())
                     co_return risultato::BREAK;
                 scrivi("ATA\r\n");
                 risposto = true;
             }
-            if (s.startsWith("CON"))
+            if (riga.startsWith("CON")) {
+                connesso = true;
                 break;
-            continue;
+            }
         }
-        co_await attendi(1e9);
+        if (connesso)
+            break;
     }
     m_porta.clear();
     m_resto.clear();

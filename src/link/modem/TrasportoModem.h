@@ -14,6 +14,7 @@
 #include <QByteArray>
 #include <QSerialPort>
 #include <QTimer>
+#include <optional>
 
 namespace orvento {
 
@@ -65,6 +66,10 @@ public:
     QString dispositivo() const;
     bool aperta() const { return m_porta.isOpen(); }
 
+    // Replaces this machine's COM list (see `modem::dispositiviCom`) for
+    // this line only: two lines in one process, as in the tests.
+    void setDispositivi(QStringList dispositivi) { m_dispositivi = std::move(dispositivi); }
+
     // How long the probe waits for an answer on each port (2 seconds).
     static constexpr int kAttesaProva = 2;
 
@@ -83,6 +88,7 @@ private:
     void controllaLinee();
     void registra();
 
+    std::optional<QStringList> m_dispositivi;
     QSerialPort m_porta;
     int m_numero = 0;
     bool m_interrotto = false;
