@@ -57,7 +57,7 @@ int Orologio::millisecondiReali(double secondi)
     const double ms = secondi * 1000.0 / stato().fattore;
     if (ms > 2e9)
         return 2000000000;
-    return static_cast<int>(std::ceil(ms));
+    return static_cast<int>(std::lround(ms)); // waits far below a millisecond become "next turn of the loop"
 }
 
 QCoro::Task<> attendi(double secondi)
