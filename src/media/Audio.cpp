@@ -212,7 +212,7 @@ void MotoreAudio::Dati::mescola(float *uscita, int quadri)
         const std::size_t n = std::min<std::size_t>(campioni.size() - std::min(campioni.size(), it->posizione),
                                                     std::size_t(2 * quadri));
         for (std::size_t i = 0; i < n; ++i)
-            uscita[i] += campioni[it->posizione + i];
+            uscita[i] += 0.6f * campioni[it->posizione + i]; // under the music, not over it
         it->posizione += n;
         if (it->posizione >= campioni.size())
             it = wave.erase(it);

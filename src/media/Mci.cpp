@@ -2,6 +2,8 @@
 
 #include "Riproduzione.h"
 
+#include <QCoreApplication>
+
 #include <map>
 #include <memory>
 
@@ -16,6 +18,14 @@ Dispositivi &dispositivi()
     // The engine is made first so that it outlives the devices that use it.
     MotoreAudio::istanza();
     static Dispositivi tabella;
+    // Devices still open when the application object goes (the title song
+    // playing at quit) are closed while their timers can still be stopped.
+    static const bool pulizia = [] {
+        if (QCoreApplication::instance())
+            qAddPostRoutine([] { tabella.clear(); });
+        return true;
+    }();
+    Q_UNUSED(pulizia);
     return tabella;
 }
 
