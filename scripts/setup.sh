@@ -9,7 +9,7 @@ BUILD="${1:-build}"
 PACKAGES=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qcoro-qt6-dev
-  libfluidsynth-dev fluid-soundfont-gm libsdl2-dev
+  libfluidsynth-dev fluid-soundfont-gm libsdl2-dev libasound2-dev
   fonts-liberation xvfb xauth xdg-utils
 )
 

@@ -12,6 +12,10 @@
 #include <SDL.h>
 #include <fluidsynth.h>
 
+#ifdef BRISCOLA_ALSA
+#include <alsa/asoundlib.h>
+#endif
+
 #include <algorithm>
 #include <cstring>
 #include <mutex>
@@ -81,6 +85,10 @@ void invia(fluid_synth_t *synth, const EventoMidi &e)
 }
 
 void silenziaRegistro(int, const char *, void *) {}
+
+#ifdef BRISCOLA_ALSA
+void silenziaAlsa(const char *, int, const char *, int, const char *, ...) {}
+#endif
 
 } // namespace
 
@@ -230,6 +238,9 @@ void MotoreAudio::Dati::avvia(QStringList soundfont)
         std::lock_guard blocco(mutex);
         stato = Stato::Muto;
     };
+#ifdef BRISCOLA_ALSA
+    snd_lib_error_set_handler(&silenziaAlsa);
+#endif
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return muto();
     SDL_AudioSpec voluto{};
