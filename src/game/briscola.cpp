@@ -135,8 +135,8 @@ briscola::briscola(QWidget *parent, MediaTavolo media) : QWidget(parent), m_medi
         m_carta[n]->hide();
         connect(m_carta[n], &Faccia::cliccata, this, &briscola::Carta_Click);
     }
-    const QPixmap on(QStringLiteral(":/art/markon.png"));
-    const QPixmap off(QStringLiteral(":/art/markoff.png"));
+    const QPixmap on = pixmapArte(QStringLiteral(":/art/markon.png"));
+    const QPixmap off = pixmapArte(QStringLiteral(":/art/markoff.png"));
     for (int i = 0; i < 2; ++i) {
         m_markOn[i] = new QLabel(this);
         m_markOff[i] = new QLabel(this);
@@ -185,7 +185,8 @@ briscola::briscola(QWidget *parent, MediaTavolo media) : QWidget(parent), m_medi
             if (m_media.canzoni_Click)
                 m_media.canzoni_Click(i);
             const int v = m_media.voceSpuntata ? m_media.voceSpuntata() : i;
-            m_canzoni->actions().at(v)->setChecked(true);
+            if (v >= 0 && v < m_canzoni->actions().size())
+                m_canzoni->actions().at(v)->setChecked(true);
         });
     }
     m_menu->addSeparator();
@@ -209,7 +210,8 @@ void briscola::Form_Load()
     if (m_media.carica)
         m_media.carica();
     const int v = m_media.voceSpuntata ? m_media.voceSpuntata() : 1;
-    m_canzoni->actions().at(v)->setChecked(true);
+    if (v >= 0 && v < m_canzoni->actions().size())
+        m_canzoni->actions().at(v)->setChecked(true);
 }
 
 void briscola::muovi(QWidget *w, double x, double y)
@@ -386,10 +388,16 @@ QCoro::Task<> briscola::gioco()
         m_markOff[i]->show();
         m_markOn[i]->show();
     }
-    muovi(m_markOff[0], L, cy - 145);
-    muovi(m_markOn[0], L, cy - 145);
-    muovi(m_markOff[1], L, cy + 110);
-    muovi(m_markOn[1], L, cy + 110);
+    // Each pair lies exactly on top of each other, as wide as a card; which
+    // one shows is decided by bringing it to the front.
+    for (QLabel *m : {m_markOff[0], m_markOn[0]}) {
+        muovi(m, L, cy - 145);
+        m->resize(kCartaW, m->height());
+    }
+    for (QLabel *m : {m_markOff[1], m_markOn[1]}) {
+        muovi(m, L, cy + 110);
+        m->resize(kCartaW, m->height());
+    }
 
     {
         QPainter p(&m_sfondo);

@@ -4,6 +4,7 @@
 #include "base/Numeri.h"
 #include "base/Orologio.h"
 #include "base/Schermi.h"
+#include "media/Media.h"
 #include "game/briscola.h"
 #include "opponents/frmscore.h"
 #include "shell/frmmain.h"
@@ -25,7 +26,7 @@ MDIContainer::MDIContainer(QWidget *parent) : QWidget(parent)
     setWindowTitle(QStringLiteral("Orvento - Zorvala"));
     setWindowIcon(iconaProgramma());
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_titolo = QPixmap(QStringLiteral(":/art/titolo.jpg"));
+    m_titolo = pixmapArte(QStringLiteral(":/art/titolo.jpg"));
 
     Schermi::contenitore = [this]() -> QWidget * { return this; };
     Schermi::apriTavolo = [this](const QString &ruolo) { apriTavolo(ruolo); };
@@ -65,7 +66,8 @@ void MDIContainer::MDIForm_Load()
         const QRect r = s->availableGeometry();
         move(r.center() - rect().center());
     }
-    // The title song starts here (the media layer fills `sigla`).
+    // The title song plays on its own; the call returns at once.
+    sigla([this](const QString &testo) { mostraErrore(testo); });
 }
 
 double MDIContainer::pausaIniziale(double t)
@@ -117,7 +119,14 @@ QCoro::Task<> MDIContainer::MDIForm_Activate()
 briscola *MDIContainer::tavolo()
 {
     if (!m_briscola) {
+        auto *musica = new MusicaTavolo(this);
         MediaTavolo media;
+        media.carica = [this, musica] { musica->carica([this] { chiudi(); }); };
+        media.scarica = [musica] { musica->scarica(); };
+        media.suonaCarta = [musica] { musica->suonaCarta(); };
+        media.canzoni_Click = [musica](int i) { musica->canzoni_Click(i); };
+        media.voceSpuntata = [musica] { return musica->voceSpuntata(); };
+        media.apriRegole = [] { apriRegole(); };
         m_briscola = new briscola(this, media);
         m_briscola->hide();
         m_briscola->mostraPunteggio = [this] { mostraPunteggio(); };
@@ -176,6 +185,7 @@ void MDIContainer::apriLobby(int voce)
 
 void MDIContainer::chiudi()
 {
+    orvento::chiudi([this](const QString &testo) { mostraErrore(testo); });
 }
 
 void MDIContainer::mostraErrore(const QString &testo)

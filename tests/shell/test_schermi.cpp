@@ -67,7 +67,7 @@ class TestSchermi : public QObject {
     briscola *iniziaControComputer()
     {
         clicca(scelta()->lblscelta(0));
-        QTest::qWaitFor([&] { return finestra->tavoloSeAperto() && finestra->tavoloSeAperto()->inGioco(); }, 5000);
+        (void)QTest::qWaitFor([&] { return finestra->tavoloSeAperto() && finestra->tavoloSeAperto()->inGioco(); }, 5000);
         return finestra->tavoloSeAperto();
     }
 
@@ -79,7 +79,7 @@ class TestSchermi : public QObject {
                 break;
             clicca(f);
         }
-        QTest::qWaitFor([&] { return finestra->punteggioSeAperto() != nullptr; }, 10000);
+        (void)QTest::qWaitFor([&] { return finestra->punteggioSeAperto() != nullptr; }, 10000);
         return finestra->punteggioSeAperto();
     }
 
