@@ -76,8 +76,6 @@ QCoro::Task<QString> Rete::LANConnetti(QString nome)
     const QString esito = co_await lan.LANConnetti(nome);
     if (esito == risultato::CONNESSO)
         setStato(QStringLiteral("Connected to %1").arg(nome));
-    else
-        setStato(QString());
     co_return esito;
 }
 

@@ -151,7 +151,11 @@ void TrasportoLan::usaSocket(QTcpSocket *socket)
         cambiato();
     });
     connect(socket, &QTcpSocket::readyRead, this, &TrasportoLan::cambiato);
-    connect(socket, &QTcpSocket::disconnected, this, &TrasportoLan::cambiato);
+    connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
+        if (socket == m_socket)
+            mostraStato(QStringLiteral("Disconnected"));
+        cambiato();
+    });
     connect(socket, &QTcpSocket::errorOccurred, this, &TrasportoLan::cambiato);
 }
 
@@ -224,6 +228,10 @@ QCoro::Task<QString> TrasportoLan::LANConnetti(QString nome)
             co_return risultato::BREAK;
         if (Connesso)
             co_return risultato::CONNESSO;
+        // Nothing stops the retries, but the link window's title tells why
+        // this one failed (a misspelt name, a host not started yet).
+        if (m_socket && m_socket->error() != QAbstractSocket::UnknownSocketError)
+            mostraStato(QStringLiteral("%1: %2. Trying again ...").arg(nome, m_socket->errorString()));
     }
 }
 
@@ -297,8 +305,17 @@ QCoro::Task<QString> TrasportoLan::ricevi(Scadenza scadenza)
     return riceviFino(scadenza);
 }
 
+void TrasportoLan::mostraStato(const QString &testo)
+{
+    // Only the program's own transport speaks in the link window.
+    if (Rete::istanza().trasporto(Rete::LAN) == this)
+        Rete::istanza().setStato(testo);
+}
+
 void TrasportoLan::interrompi()
 {
+    if (m_socket || m_server->isListening())
+        mostraStato(QStringLiteral("Disconnected"));
     ++m_interruzioni;
     chiudi();
     cambiato();

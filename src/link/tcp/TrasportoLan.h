@@ -85,6 +85,7 @@ private:
     // limit).
     QCoro::Task<> attendiCambio(double secondi);
     bool collegato() const;
+    void mostraStato(const QString &testo);
     void chiudi();
     void usaSocket(QTcpSocket *socket);
     void accetta();

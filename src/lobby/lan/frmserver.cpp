@@ -68,7 +68,9 @@ QCoro::Task<> frmserver::Form_Activate()
                 "close it and try again. On Linux, a port below 1024 needs the permission "
                 "to open it: see the notes on playing over the network.").arg(porta, errore));
         }
-        // Otherwise the wait was interrupted (Disconnect or quitting).
+        // Otherwise the wait was interrupted (Disconnect or quitting). Either
+        // way, showing the screen again starts a new wait.
+        m_avviato = false;
         co_return;
     }
 

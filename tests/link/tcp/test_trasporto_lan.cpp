@@ -215,6 +215,13 @@ private slots:
         rete.Interrompi();
         QCOMPARE(aspetta(std::move(ascolto)), risultato::BREAK);
         QCOMPARE(aspetta(rete.Invia(QStringLiteral("Play"))), risultato::BREAK);
+
+        // A connect that keeps failing says why in the link window's status.
+        auto connessione = rete.LANConnetti(QStringLiteral("127.0.0.1"));
+        QTRY_VERIFY(rete.stato().startsWith(QStringLiteral("127.0.0.1: ")));
+        QVERIFY(rete.stato().endsWith(QStringLiteral("Trying again ...")));
+        rete.Interrompi();
+        QCOMPARE(aspetta(std::move(connessione)), risultato::BREAK);
     }
 };
 
