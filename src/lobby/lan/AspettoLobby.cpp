@@ -42,13 +42,14 @@ void centra(QWidget *schermo)
                   (principale.height() - schermo->height()) / 2);
 }
 
-void avvisa(QWidget *schermo, const QString &testo)
+QMessageBox *avvisa(QWidget *schermo, const QString &testo)
 {
     auto *box = new QMessageBox(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
                                 testo, QMessageBox::Ok, schermo);
     box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
+    return box;
 }
 
 } // namespace orvento::lobby

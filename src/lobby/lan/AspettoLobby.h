@@ -5,6 +5,7 @@
 #include <QString>
 
 class QLabel;
+class QMessageBox;
 class QWidget;
 
 namespace orvento::lobby {
@@ -18,7 +19,7 @@ void preparaUscita(QLabel *label, int verde);
 // coordinates of the screen's parent.
 void centra(QWidget *schermo);
 // A message box with the application's title, over the screen, that does not
-// hold up the caller.
-void avvisa(QWidget *schermo, const QString &testo);
+// hold up the caller; it deletes itself when dismissed.
+QMessageBox *avvisa(QWidget *schermo, const QString &testo);
 
 } // namespace orvento::lobby

@@ -9,6 +9,7 @@
 #include "opponents/Protocollo.h"
 
 #include <QLabel>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 
@@ -62,14 +63,17 @@ QCoro::Task<> frmserver::Form_Activate()
         if (!errore.isEmpty()) {
             const QString porta = QString::number(TrasportoLan::istanza().porta());
             txtOutPut->setText(QStringLiteral("Cannot wait for players on port %1.").arg(porta));
-            lobby::avvisa(this, QStringLiteral(
+            QMessageBox *box = lobby::avvisa(this, QStringLiteral(
                 "Cannot wait for players on port %1: %2\n\n"
                 "Another program, or another copy of this game, may be using the port: "
                 "close it and try again. On Linux, a port below 1024 needs the permission "
                 "to open it: see the notes on playing over the network.").arg(porta, errore));
+            // Once the user has read it, the lobby goes: choosing the entry
+            // again opens a new one, which tries the port again.
+            connect(box, &QDialog::finished, this, &QWidget::close);
         }
-        // Otherwise the wait was interrupted (Disconnect or quitting). Either
-        // way, showing the screen again starts a new wait.
+        // Otherwise the wait was interrupted (Disconnect or quitting); showing
+        // the screen again starts a new wait.
         m_avviato = false;
         co_return;
     }

@@ -21,8 +21,8 @@ public:
 protected:
     // The handshake starts the first time the screen is shown; later
     // activations only centre it again, so a connection made is never
-    // dropped by bringing the screen to the front. After a listen that could
-    // not start, showing the screen again tries again.
+    // dropped by bringing the screen to the front. A listen that cannot start
+    // is reported, and the screen closes when the user has read why.
     void showEvent(QShowEvent *evento) override;
 
 private:
