@@ -415,7 +415,10 @@ quint64 MotoreAudio::suona(std::shared_ptr<const Suono> suono, double daSecondi)
         soundfont << QStringLiteral("/usr/share/sounds/sf2/FluidR3_GM.sf2")
                   << QStringLiteral("/usr/share/sounds/sf2/default-GM.sf2")
                   << QStringLiteral("/usr/share/soundfonts/default.sf2");
-        d->avvio = std::thread([dati = d.get(), soundfont] { dati->avvia(soundfont); });
+        d->avvio = std::thread([dati = d.get(), soundfont] {
+            dati->avvia(soundfont);
+            SDL_TLSCleanup(); // SDL keeps per-thread data for threads it did not start
+        });
     }
     if (dev)
         SDL_PauseAudioDevice(dev, 0);
