@@ -138,10 +138,12 @@ void TrasportoLan::chiudi()
 void TrasportoLan::usaSocket(QTcpSocket *socket)
 {
     m_socket = socket;
+    // Messages are tiny and each waits for its echo: send them at once.
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     connect(socket, &QTcpSocket::connected, this, [this, socket] {
         if (socket != m_socket)
             return;
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         Connesso = true;
         cambiato();
     });
