@@ -186,6 +186,8 @@ private slots:
         // The first form is not found; the second joins the folder and
         // "music" without a separator, as for a folder that ends in one.
         QTest::newRow("second form") << "radice/prog_" << "radice/prog_music/Zorvala.mid";
+        // The path goes on to the end of the command, spaces and all.
+        QTest::newRow("folder with spaces") << "con spazi" << "con spazi/music/Zorvala.mid";
         // Neither: the title song is given up and start-up goes on.
         QTest::newRow("neither") << "vuota" << "";
     }
@@ -194,6 +196,7 @@ private slots:
         QFETCH(QString, cartella);
         QFETCH(QString, suonata);
         scrivi(tmp.filePath("radice/prog_music/ZORVALA.MID"), midiBreve(4));
+        scrivi(tmp.filePath("con spazi/music/Zorvala.MID"), midiBreve(4));
         QDir().mkpath(tmp.filePath("vuota"));
         impostaCartellaProgramma(tmp.filePath(cartella));
         QStringList errori;

@@ -255,7 +255,8 @@ std::vector<int> voci(const Accordo &a, int centro, int quante = 4)
     return v;
 }
 
-int basso(const Accordo &a, int ottava = 36) { return ottava + a.radice + (a.radice > 6 ? -12 : 0) + 12 - 12; }
+// The chord's root in the bass register: C2 up to F#2, G1 up to B1 below it.
+int basso(const Accordo &a, int ottava = 36) { return ottava + a.radice - (a.radice > 6 ? 12 : 0); }
 int quinta(const Accordo &a, int ottava = 36)
 {
     const int r = basso(a, ottava);
@@ -499,9 +500,14 @@ Brano briscola()
             for (int k = 0; k < 4; ++k)
                 p.nota(m + k * E, 2 * E, 1, v[std::size_t(figura[k]) % v.size()], 66 + (k == 0 ? 10 : 0) + caso.tra(-5, 5));
         }
-        // Strings: one soft sustained chord per bar.
-        for (int q : voci(tutto.a(battuta, 0, bt), 60))
-            p.nota(inizio, bt - 10, 2, q, 48);
+        // Strings: one soft sustained chord per bar, two when the harmony moves.
+        const Accordo &primo = tutto.a(battuta, 0, bt), &secondo = tutto.a(battuta, 2 * Q, bt);
+        const bool cambia = primo.radice != secondo.radice || primo.intervalli != secondo.intervalli;
+        for (int q : voci(primo, 60))
+            p.nota(inizio, (cambia ? bt / 2 : bt) - 10, 2, q, 48);
+        if (cambia)
+            for (int q : voci(secondo, 60))
+                p.nota(inizio + bt / 2, bt / 2 - 10, 2, q, 48);
     }
     p.setFine(tutto.battute() * bt);
     return {"Briscola.MID", p.smf("Briscola")};
