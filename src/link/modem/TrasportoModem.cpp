@@ -232,9 +232,14 @@ void TrasportoModem::controllaLinee()
 
 QCoro::Task<> TrasportoModem::CercaModem()
 {
+    co_await sonda(++m_generazione);
+}
+
+QCoro::Task<> TrasportoModem::sonda(int g)
+{
     ModemTrovato = false;
     const QStringList dispositivi = m_dispositivi ? *m_dispositivi : dispositiviCom();
-    for (int n = 1; n <= kPorteCom && !m_interrotto; ++n) {
+    for (int n = 1; n <= kPorteCom && !fermata(g); ++n) {
         const QString d = dispositivoCom(dispositivi, n);
         Rete::istanza().setStato(testoProva(n, d));
         if (d.isEmpty() || !apri(d))
@@ -249,24 +254,27 @@ QCoro::Task<> TrasportoModem::CercaModem()
                 ModemTrovato = true;
                 co_return;
             }
-            if (limite.scaduta() || m_interrotto || guasta())
+            if (limite.scaduta() || fermata(g) || guasta())
                 break;
             co_await attendi(limite.restante());
         }
+        if (fermata(g))
+            co_return; // the port may already belong to the operation that stopped this one
         chiudi();
     }
+    if (fermata(g))
+        co_return;
     chiudi();
-    if (!m_interrotto)
-        Dialoghi::attuali().avviso(kNessunModem);
+    Dialoghi::attuali().avviso(kNessunModem);
 }
 
 QCoro::Task<QString> TrasportoModem::MODAscolta()
 {
     registra();
-    m_interrotto = false;
-    co_await CercaModem();
+    const int g = ++m_generazione;
+    co_await sonda(g);
     if (!ModemTrovato) {
-        if (m_interrotto)
+        if (fermata(g))
             co_return risultato::BREAK;
         if (Schermi::lblquit_Click)
             Schermi::lblquit_Click();
@@ -277,7 +285,7 @@ QCoro::Task<QString> TrasportoModem::MODAscolta()
     bool risposto = false; // "ATA" sent and not yet refused by the modem
     QByteArray righe;      // the modem's text, judged one whole line at a time
     for (;;) {
-        if (m_interrotto || guasta())
+        if (fermata(g) || guasta())
             co_return risultato::BREAK;
         // Whatever arrived is read, even when a line change has replaced the
         // receive text in `EventoCom` since: the connect report and the
@@ -295,7 +303,7 @@ QCoro::Task<QString> TrasportoModem::MODAscolta()
             if (riga == "NO CARRIER" || riga == "ERROR")
                 risposto = false;
             if (riga == "RING" && !risposto && Dialoghi::attuali().domanda(kSquillo)) {
-                if (m_interrotto || guasta())
+                if (fermata(g) || guasta())
                     co_return risultato::BREAK;
                 scrivi("ATA\r\n");
                 risposto = true;
@@ -318,10 +326,10 @@ QCoro::Task<QString> TrasportoModem::MODAscolta()
 QCoro::Task<QString> TrasportoModem::MODConnetti(QString numero)
 {
     registra();
-    m_interrotto = false;
-    co_await CercaModem();
+    const int g = ++m_generazione;
+    co_await sonda(g);
     if (!ModemTrovato) {
-        if (m_interrotto)
+        if (fermata(g))
             co_return risultato::BREAK;
         if (Schermi::lblquit_Click)
             Schermi::lblquit_Click();
@@ -334,7 +342,7 @@ QCoro::Task<QString> TrasportoModem::MODConnetti(QString numero)
     QByteArray ricevuto;
     bool riportoVisto = false;
     for (;;) {
-        if (m_interrotto || guasta())
+        if (fermata(g) || guasta())
             co_return risultato::BREAK;
         if (m_cambiCD != cambiPrima)
             break;
@@ -365,6 +373,7 @@ QCoro::Task<QString> TrasportoModem::MODConnetti(QString numero)
 
 QCoro::Task<QString> TrasportoModem::MODInvia(QString testo, Scadenza scadenza)
 {
+    const int g = m_generazione;
     if (guasta())
         co_return risultato::BREAK;
     scrivi(cornice(testo));
@@ -376,7 +385,7 @@ QCoro::Task<QString> TrasportoModem::MODInvia(QString testo, Scadenza scadenza)
             co_return risultato::VUOTO;
         if (scadenza.scaduta())
             co_return risultato::TIMEOUT;
-        if (guasta() || m_interrotto)
+        if (guasta() || fermata(g))
             co_return risultato::BREAK;
         if (m_porta.bytesAvailable() == 0)
             co_await attendi(scadenza.restante());
@@ -386,13 +395,14 @@ QCoro::Task<QString> TrasportoModem::MODInvia(QString testo, Scadenza scadenza)
 
 QCoro::Task<QString> TrasportoModem::MODRicevi(Scadenza scadenza)
 {
+    const int g = m_generazione;
     if (guasta())
         co_return risultato::BREAK;
     QByteArray accumulato = Pulisci(leggi());
     while (!accumulato.endsWith(kFine)) {
         if (scadenza.scaduta())
             co_return risultato::TIMEOUT;
-        if (guasta() || m_interrotto)
+        if (guasta() || fermata(g))
             co_return risultato::BREAK;
         if (m_porta.bytesAvailable() == 0)
             co_await attendi(scadenza.restante());
@@ -404,9 +414,9 @@ QCoro::Task<QString> TrasportoModem::MODRicevi(Scadenza scadenza)
     m_porta.clear(QSerialPort::Output);
     scrivi(accumulato + "\r\n");
     // The echo leaves the output buffer before the caller goes on.
-    while (m_porta.isOpen() && m_porta.bytesToWrite() > 0 && !guasta())
+    while (m_porta.isOpen() && m_porta.bytesToWrite() > 0 && !guasta() && !fermata(g))
         co_await attendi(1e9);
-    if (guasta())
+    if (guasta() || fermata(g))
         co_return risultato::BREAK;
     co_return messaggio;
 }
@@ -423,7 +433,7 @@ QCoro::Task<QString> TrasportoModem::ricevi(Scadenza scadenza)
 
 void TrasportoModem::interrompi()
 {
-    m_interrotto = true;
+    ++m_generazione;
     chiudi();
     emit sveglia();
 }

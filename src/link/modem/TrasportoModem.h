@@ -84,6 +84,8 @@ private:
     void scrivi(const QByteArray &dati);
     bool guasta() const;
     QCoro::Task<> attendi(double secondi);
+    QCoro::Task<> sonda(int generazione);
+    bool fermata(int generazione) const { return generazione != m_generazione; }
     void avviaLinee();
     void controllaLinee();
     void registra();
@@ -91,7 +93,9 @@ private:
     std::optional<QStringList> m_dispositivi;
     QSerialPort m_porta;
     int m_numero = 0;
-    bool m_interrotto = false;
+    // Bumped by every stop and every new call: a wait that finds it changed
+    // belongs to an operation that was stopped, and ends.
+    int m_generazione = 0;
     bool m_guasto = false;       // a read or write failed since the port opened
     bool m_inLinea = false;      // a call is up
     bool m_lineaCaduta = false;  // the call went down during play
