@@ -1,19 +1,17 @@
 // Two (or more) emulated modems on pseudo-terminals, for playing two copies
 // of the game on one machine. Usage: briscola-modem-emulator [number ...]
 // (default numbers 1 and 2). It prints each line's device and the
-// BRISCOLA_COM_PORTS setting to start each copy with; Ctrl+C ends it.
+// BRISCOLA_COM_PORTS setting to start each copy with; Ctrl+C ends it (the
+// pseudo-terminals go with the process).
 
 #include "EmulatoreModem.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
-#include <csignal>
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    std::signal(SIGINT, [](int) { QCoreApplication::quit(); });
-    std::signal(SIGTERM, [](int) { QCoreApplication::quit(); });
     QStringList numeri = app.arguments().mid(1);
     if (numeri.isEmpty())
         numeri = {QStringLiteral("1"), QStringLiteral("2")};
