@@ -155,6 +155,29 @@ private slots:
         QCOMPARE(QCoro::waitFor(Rete::istanza().Invia(QStringLiteral("x"))), QStringLiteral("break"));
     }
 
+    // A stopped answer wait that wakes after a new one has started must
+    // neither close the new call's port nor tell the user anything.
+    void fermataVecchia()
+    {
+        const int muto = ::posix_openpt(O_RDWR | O_NOCTTY);
+        QVERIFY(muto >= 0 && ::grantpt(muto) == 0 && ::unlockpt(muto) == 0);
+        EmulatoreModem centrale;
+        const int h = centrale.aggiungiLinea(QStringLiteral("1"));
+        TrasportoModem linea;
+        linea.setDispositivi({QString::fromLocal8Bit(::ptsname(muto))});
+        auto vecchia = linea.MODAscolta(); // still probing the silent port
+        linea.interrompi();
+        linea.setDispositivi({centrale.percorso(h)});
+        auto nuova = linea.MODAscolta();
+        QCOMPARE(QCoro::waitFor(vecchia), QStringLiteral("break"));
+        QTRY_VERIFY(linea.ModemTrovato);
+        QVERIFY(linea.aperta());
+        QVERIFY(dialoghi.avvisi.isEmpty());
+        linea.interrompi();
+        QCOMPARE(QCoro::waitFor(nuova), QStringLiteral("break"));
+        ::close(muto);
+    }
+
     // Unknown event codes leave the status text as it was.
     void eventoSconosciuto()
     {
