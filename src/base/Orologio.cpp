@@ -57,7 +57,7 @@ int Orologio::millisecondiReali(double secondi)
     const double ms = secondi * 1000.0 / stato().fattore;
     if (ms > 2e9)
         return 2000000000;
-    return static_cast<int>(std::lround(ms)); // waits far below a millisecond become "next turn of the loop"
+    return static_cast<int>(std::ceil(ms)); // never 0 for a real wait: a 0 ms timer is no wait at all
 }
 
 QCoro::Task<> attendi(double secondi)
@@ -65,7 +65,10 @@ QCoro::Task<> attendi(double secondi)
     QTimer timer;
     timer.setSingleShot(true);
     timer.setTimerType(Qt::PreciseTimer);
-    timer.start(Orologio::millisecondiReali(secondi));
+    // A pause far below a real millisecond (a sped-up animation step) becomes
+    // "the next turn of the event loop" rather than a whole millisecond.
+    const double reali = secondi > 0 ? secondi * 1000.0 / Orologio::velocita() : 0.0;
+    timer.start(reali < 0.5 ? 0 : Orologio::millisecondiReali(secondi));
     co_await qCoro(&timer, &QTimer::timeout);
 }
 

@@ -6,6 +6,11 @@
 #include "base/Schermi.h"
 #include "media/Media.h"
 #include "game/briscola.h"
+#include "link/FinestraRete.h"
+#include "lobby/lan/frmclient.h"
+#include "lobby/lan/frmserver.h"
+#include "lobby/modem/frmmodcli.h"
+#include "lobby/modem/frmmodser.h"
 #include "opponents/frmscore.h"
 #include "shell/frmmain.h"
 
@@ -180,7 +185,29 @@ QWidget *MDIContainer::lobbySeAperta(int voce) const
 
 void MDIContainer::apriLobby(int voce)
 {
-    (void)voce; // the lobbies plug in here
+    QPointer<QWidget> *posto = nullptr;
+    switch (voce) {
+    case 3: posto = &m_frmserver; break;
+    case 4: posto = &m_frmclient; break;
+    case 5: posto = &m_frmmodser; break;
+    case 6: posto = &m_frmmodcli; break;
+    default: return;
+    }
+    // The joining side watches its link in the small window, minimised.
+    if (voce == 4 || voce == 6)
+        FinestraRete::istanza().mostraMinimizzata();
+    if (!*posto) {
+        QWidget *w = nullptr;
+        switch (voce) {
+        case 3: w = new frmserver(this); break;
+        case 4: w = new frmclient(this); break;
+        case 5: w = new frmmodser(this); break;
+        case 6: w = new frmmodcli(this); break;
+        }
+        *posto = w;
+    }
+    (*posto)->show();
+    (*posto)->raise();
 }
 
 void MDIContainer::chiudi()
@@ -228,7 +255,7 @@ void MDIContainer::MDIForm_Unload()
     scarica(m_frmmodser);
     scarica(m_frmscore);
     scarica(m_frmserver);
-    // The link window goes last (the network layer closes it).
+    FinestraRete::scarica();
     hide();
     if (fineProcesso)
         fineProcesso();
