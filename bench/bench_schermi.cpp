@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QEventLoop>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
@@ -69,16 +70,27 @@ int main(int argc, char *argv[])
     finestra->installEventFilter(&pd);
     finestra->show();
 
-    // The start-up pause, at real pace.
-    const double cpu0 = cpuSecondi();
+    // The start-up pause, at real pace, from the first paint on (before it the
+    // program does its one-off start-up work: fonts, the title picture).
+    while (pd.ms < 0)
+        QTest::qWait(1);
+    const double cpuAvvio = cpuSecondi();
+    const double cpu0 = cpuAvvio;
     QElapsedTimer muro;
     muro.start();
-    while (!finestra->sceltaSeAperta())
-        QTest::qWait(50);
+    // Sleep in a plain event loop until the choice screen shows: the bench
+    // itself must not poll while it measures.
+    {
+        QEventLoop attesa;
+        QObject::connect(finestra, &MDIContainer::sceltaMostrata, &attesa, &QEventLoop::quit);
+        if (!finestra->sceltaSeAperta())
+            attesa.exec();
+    }
     const double pausaMuro = muro.nsecsElapsed() / 1e9;
     const double pausaCpu = cpuSecondi() - cpu0;
     riga("launch to first paint", pd.ms, "ms", 500);
     riga("CPU during the start-up pause", 100.0 * pausaCpu / pausaMuro, "% core", 1);
+    std::printf("(CPU before the first paint: %.0f ms)\n", cpuAvvio * 1000);
 
     // A game against the computer, up to the player's first click, sped up.
     Orologio::setVelocita(500);
@@ -91,7 +103,11 @@ int main(int argc, char *argv[])
     // 10 s waiting for the player's click, at real pace.
     const double cpu1 = cpuSecondi();
     muro.restart();
-    QTest::qWait(10000);
+    {
+        QEventLoop attesa;
+        QTimer::singleShot(10000, &attesa, &QEventLoop::quit);
+        attesa.exec();
+    }
     const double attesaCpu = cpuSecondi() - cpu1;
     riga("CPU while waiting 10 s for a click", 100.0 * attesaCpu / (muro.nsecsElapsed() / 1e9),
          "% core", 1);
