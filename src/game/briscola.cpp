@@ -621,11 +621,14 @@ QCoro::Task<> briscola::muovicarte()
 
 void briscola::linkPerso()
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Zorvala"),
-                    nomeAvversario(Tag) + QStringLiteral(" no more on line."), QMessageBox::Ok,
-                    this);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    const QString testo = nomeAvversario(Tag) + QStringLiteral(" no more on line.");
+    if (avviso) {
+        avviso(this, testo);
+    } else {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Zorvala"), testo, QMessageBox::Ok, this);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    }
     if (Schermi::terminaSubito)
         Schermi::terminaSubito();
 }

@@ -80,6 +80,10 @@ public:
     // A pause that keeps the program live, on the pacing clock.
     QCoro::Task<> ritardo(double tempo);
 
+    // How the table tells the player that the opponent is gone (an OK-only
+    // box titled "Zorvala"); tests replace it.
+    static inline std::function<void(QWidget *, const QString &)> avviso;
+
     // Opened after the 20th trick; the shell shows the score screen.
     std::function<void()> mostraPunteggio;
 

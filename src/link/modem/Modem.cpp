@@ -35,6 +35,13 @@ bool ecoArrivato(const QByteArray &accumulato, const QString &messaggio)
     return accumulato.endsWith(testoTrasmissibile(messaggio).toUtf8() + kFine);
 }
 
+qsizetype fineEco(const QByteArray &accumulato, const QString &messaggio)
+{
+    const QByteArray eco = testoTrasmissibile(messaggio).toUtf8() + kFine;
+    const qsizetype i = accumulato.indexOf(eco);
+    return i < 0 ? -1 : i + eco.size();
+}
+
 std::optional<QString> testoEvento(int codice)
 {
     switch (codice) {

@@ -29,6 +29,11 @@ QByteArray cornice(const QString &testo);
 // True when the text gathered by a sender ends with the echo of its message.
 bool ecoArrivato(const QByteArray &accumulato, const QString &messaggio);
 
+// Where the echo of the message ends in the gathered text, or -1 while it has
+// not come. What follows it is already the peer's next message (a quick peer
+// answers right behind its echo) and must be kept for the next receive.
+qsizetype fineEco(const QByteArray &accumulato, const QString &messaggio);
+
 // The serial events the program tells apart, by their classic codes.
 enum CodiceEvento : int {
     EvSend = 1, EvReceive = 2, EvCTS = 3, EvDSR = 4, EvCD = 5, EvRing = 6, EvEOF = 7,

@@ -72,6 +72,7 @@ TrasportoModem::TrasportoModem(QObject *parent) : Trasporto(parent)
     m_porta.setDataBits(QSerialPort::Data8);
     m_porta.setStopBits(QSerialPort::OneStop);
     m_porta.setFlowControl(QSerialPort::NoFlowControl);
+    connect(this, &TrasportoModem::sveglia, &m_campanello, &Campanello::suona);
     connect(&m_porta, &QSerialPort::readyRead, this, [this] {
         Modem_OnComm(EvReceive);
         emit sveglia();
@@ -184,7 +185,7 @@ QByteArray TrasportoModem::leggi()
 QCoro::Task<> TrasportoModem::attendi(double secondi)
 {
     const int ms = secondi >= 1e8 ? -1 : Orologio::millisecondiReali(secondi);
-    co_await qCoro(this, &TrasportoModem::sveglia, std::chrono::milliseconds(ms));
+    co_await m_campanello.attendi(ms);
 }
 
 void TrasportoModem::avviaLinee()
@@ -374,15 +375,20 @@ QCoro::Task<QString> TrasportoModem::MODConnetti(QString numero)
 QCoro::Task<QString> TrasportoModem::MODInvia(QString testo, Scadenza scadenza)
 {
     const int g = m_generazione;
+    // Stale input goes before the message is written, never after: the echo
+    // may already be on its way once it is. Reading it (rather than flushing
+    // it) also notices a "NO CARRIER" that came in meanwhile.
+    (void)leggi();
     if (guasta())
         co_return risultato::BREAK;
     scrivi(cornice(testo));
-    m_porta.clear(QSerialPort::Input);
-    m_resto.clear();
     QByteArray accumulato;
     for (;;) {
-        if (ecoArrivato(accumulato, testo))
+        const qsizetype fine = fineEco(accumulato, testo);
+        if (fine >= 0) {
+            m_resto = accumulato.mid(fine);
             co_return risultato::VUOTO;
+        }
         if (scadenza.scaduta())
             co_return risultato::TIMEOUT;
         if (guasta() || fermata(g))

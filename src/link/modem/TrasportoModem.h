@@ -9,6 +9,7 @@
 // read on a timer only while a call is being made or is up, and only on ports
 // that have them (a pseudo-terminal has none).
 
+#include "base/Campanello.h"
 #include "link/Rete.h"
 
 #include <QByteArray>
@@ -104,6 +105,7 @@ private:
     QByteArray m_riga;           // the line being received, to spot "NO CARRIER"
     QTimer m_linee;
     QSerialPort::PinoutSignals m_pin;
+    Campanello m_campanello;     // every `sveglia` rings it; the waits sleep on it
 };
 
 } // namespace orvento
