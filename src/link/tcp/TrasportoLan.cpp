@@ -12,57 +12,6 @@
 
 namespace orvento {
 
-// One suspended wait. It is resumed exactly once: by the first change or by
-// its own timer, whichever comes first; the other is disarmed at that moment.
-// (Awaiting a signal directly would not do: a signal emitted twice before
-// the waiter runs could reach it after it has gone.)
-class TrasportoLan::Attesa {
-public:
-    Attesa(TrasportoLan *trasporto, int millisecondi)
-        : m_trasporto(trasporto), m_millisecondi(millisecondi)
-    {
-    }
-    bool await_ready() const noexcept { return false; }
-    void await_suspend(std::coroutine_handle<> chiamante)
-    {
-        m_chiamante = chiamante;
-        m_trasporto->m_attese.append(this);
-        if (m_millisecondi >= 0) {
-            m_timer.setSingleShot(true);
-            m_timer.setTimerType(Qt::PreciseTimer);
-            QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { sveglia(); });
-            m_timer.start(m_millisecondi);
-        }
-    }
-    void await_resume() const noexcept {}
-    void abbandona() { m_timer.stop(); }
-
-    // The awaiter proper, a plain handle on the wait (the coroutine library
-    // takes awaiters by value).
-    struct Sospensione {
-        Attesa *attesa;
-        bool await_ready() const noexcept { return false; }
-        void await_suspend(std::coroutine_handle<> chiamante) { attesa->await_suspend(chiamante); }
-        void await_resume() const noexcept {}
-    };
-    Sospensione inAttesa() { return Sospensione{this}; }
-
-    void sveglia()
-    {
-        m_timer.stop();
-        m_trasporto->m_attese.removeOne(this);
-        QMetaObject::invokeMethod(
-            m_trasporto, [chiamante = m_chiamante] { chiamante.resume(); },
-            Qt::QueuedConnection);
-    }
-
-private:
-    TrasportoLan *m_trasporto;
-    int m_millisecondi;
-    QTimer m_timer;
-    std::coroutine_handle<> m_chiamante;
-};
-
 TrasportoLan::TrasportoLan(QObject *parent)
     : Trasporto(parent), m_server(new QTcpServer(this)), m_porta(portaIniziale())
 {
@@ -75,11 +24,6 @@ TrasportoLan::TrasportoLan(QObject *parent)
 
 TrasportoLan::~TrasportoLan()
 {
-    // A wait still suspended here stays so for good: its timer must not
-    // reach a transport that is gone.
-    for (Attesa *a : std::as_const(m_attese))
-        a->abbandona();
-    m_attese.clear();
     chiudi();
 }
 
@@ -101,20 +45,14 @@ quint16 TrasportoLan::portaIniziale()
     return kPortaPredefinita;
 }
 
-void TrasportoLan::cambiato()
-{
-    const QList<Attesa *> attese = m_attese;
-    for (Attesa *a : attese)
-        a->sveglia();
-}
+void TrasportoLan::cambiato() { m_campanello.suona(); }
 
 QCoro::Task<> TrasportoLan::attendiCambio(double secondi)
 {
     // A timed wait lasts at least one millisecond, so it never turns into a
     // spin.
     const int ms = secondi < 0 ? -1 : std::max(1, Orologio::millisecondiReali(secondi));
-    Attesa attesa(this, ms);
-    co_await attesa.inAttesa();
+    co_await m_campanello.attendi(ms);
 }
 
 bool TrasportoLan::collegato() const

@@ -12,6 +12,7 @@
 // therefore takes exactly as many bytes as it sent as its echo and leaves the
 // rest for the next receive.
 
+#include "base/Campanello.h"
 #include "link/Rete.h"
 
 #include <QHostAddress>
@@ -74,7 +75,6 @@ public:
     QString erroreAscolto() const { return m_erroreAscolto; }
 
 private:
-    class Attesa;
     // Something a wait may be waiting for happened (data, a connection, a
     // write, an error, an interruption): every waiting coroutine resumes, on
     // the next pass of the event loop, and tests its condition again.
@@ -97,7 +97,7 @@ private:
     QString m_erroreAscolto;
     // Counts interruptions: a wait that sees it change has been interrupted.
     quint64 m_interruzioni = 0;
-    QList<Attesa *> m_attese;
+    Campanello m_campanello; // every change rings it; each wait resumes exactly once
 };
 
 } // namespace orvento
