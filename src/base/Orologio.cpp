@@ -2,8 +2,8 @@
 
 #include <QElapsedTimer>
 #include <QTimer>
-#include <QCoro/QCoroSignal>
 #include <cmath>
+#include <coroutine>
 
 namespace orvento {
 
@@ -60,16 +60,25 @@ int Orologio::millisecondiReali(double secondi)
     return static_cast<int>(std::ceil(ms)); // never 0 for a real wait: a 0 ms timer is no wait at all
 }
 
+namespace {
+// Resumes the waiting coroutine from a one-shot timer.
+struct AttesaTimer {
+    int millisecondi;
+    bool await_ready() const noexcept { return false; }
+    void await_suspend(std::coroutine_handle<> chiamante) const
+    {
+        QTimer::singleShot(millisecondi, Qt::PreciseTimer, [chiamante] { chiamante.resume(); });
+    }
+    void await_resume() const noexcept {}
+};
+} // namespace
+
 QCoro::Task<> attendi(double secondi)
 {
-    QTimer timer;
-    timer.setSingleShot(true);
-    timer.setTimerType(Qt::PreciseTimer);
     // A pause far below a real millisecond (a sped-up animation step) becomes
     // "the next turn of the event loop" rather than a whole millisecond.
     const double reali = secondi > 0 ? secondi * 1000.0 / Orologio::velocita() : 0.0;
-    timer.start(reali < 0.5 ? 0 : Orologio::millisecondiReali(secondi));
-    co_await qCoro(&timer, &QTimer::timeout);
+    co_await AttesaTimer{reali < 0.5 ? 0 : Orologio::millisecondiReali(secondi)};
 }
 
 } // namespace orvento

@@ -124,7 +124,8 @@ QCoro::Task<> MDIContainer::MDIForm_Activate()
 briscola *MDIContainer::tavolo()
 {
     if (!m_briscola) {
-        auto *musica = new MusicaTavolo(this);
+        // The table's music belongs to the table: its unload still uses it.
+        auto *musica = new MusicaTavolo;
         MediaTavolo media;
         media.carica = [this, musica] { musica->carica([this] { chiudi(); }); };
         media.scarica = [musica] { musica->scarica(); };
@@ -133,6 +134,7 @@ briscola *MDIContainer::tavolo()
         media.voceSpuntata = [musica] { return musica->voceSpuntata(); };
         media.apriRegole = [] { apriRegole(); };
         m_briscola = new briscola(this, media);
+        musica->setParent(m_briscola);
         m_briscola->hide();
         m_briscola->mostraPunteggio = [this] { mostraPunteggio(); };
     }
