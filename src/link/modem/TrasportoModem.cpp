@@ -269,18 +269,25 @@ QCoro::Task<> TrasportoModem::sonda(int g)
     Dialoghi::attuali().avviso(kNessunModem);
 }
 
-QCoro::Task<QString> TrasportoModem::MODAscolta()
+QCoro::Task<std::optional<QString>> TrasportoModem::cercaPerChiamata(int g)
 {
     registra();
-    const int g = ++m_generazione;
     co_await sonda(g);
-    if (!ModemTrovato) {
-        if (fermata(g))
-            co_return risultato::BREAK;
-        if (Schermi::lblquit_Click)
-            Schermi::lblquit_Click();
-        co_return risultato::VUOTO;
-    }
+    if (ModemTrovato)
+        co_return std::nullopt;
+    if (fermata(g))
+        co_return risultato::BREAK;
+    // No modem: the choice screen goes back, and the lobby stops.
+    if (Schermi::lblquit_Click)
+        Schermi::lblquit_Click();
+    co_return risultato::VUOTO;
+}
+
+QCoro::Task<QString> TrasportoModem::MODAscolta()
+{
+    const int g = ++m_generazione;
+    if (const auto fine = co_await cercaPerChiamata(g))
+        co_return *fine;
     scrivi("ATE0");
     avviaLinee();
     bool risposto = false; // "ATA" sent and not yet refused by the modem
@@ -326,16 +333,9 @@ QCoro::Task<QString> TrasportoModem::MODAscolta()
 
 QCoro::Task<QString> TrasportoModem::MODConnetti(QString numero)
 {
-    registra();
     const int g = ++m_generazione;
-    co_await sonda(g);
-    if (!ModemTrovato) {
-        if (fermata(g))
-            co_return risultato::BREAK;
-        if (Schermi::lblquit_Click)
-            Schermi::lblquit_Click();
-        co_return risultato::VUOTO;
-    }
+    if (const auto fine = co_await cercaPerChiamata(g))
+        co_return *fine;
     scrivi("ATDT " + numeroComponibile(numero).toLatin1() + "\r\n");
     avviaLinee();
     // Only a change that happens during this dial counts as the carrier.

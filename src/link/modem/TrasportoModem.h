@@ -86,6 +86,9 @@ private:
     bool guasta() const;
     QCoro::Task<> attendi(double secondi);
     QCoro::Task<> sonda(int generazione);
+    // The probe before a call: nothing when a modem answered, otherwise the
+    // result the call returns at once ("break" when stopped, "" for no modem).
+    QCoro::Task<std::optional<QString>> cercaPerChiamata(int generazione);
     bool fermata(int generazione) const { return generazione != m_generazione; }
     void avviaLinee();
     void controllaLinee();
